@@ -1,0 +1,5 @@
+#include "app/program_flow.h"
+
+int main() {
+    return run_program();
+}
