@@ -1,0 +1,103 @@
+"""Runs the built program as a user does: answers piped in, a fresh working
+folder for each run, and the bytes of the screen and of uho.txt compared whole.
+
+Usage: end_to_end_test.py PATH_TO_RENBAN
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from renban_texts import MENU, QUESTIONS, confirmation, text, texts, url_list
+
+PROGRAM = None
+# Far beyond any run here; it only stops a hung program from hanging the suite.
+HANG_LIMIT_SECONDS = 60
+
+
+def run(typed, prepare=None):
+    """Runs the program in a fresh folder; returns (screen, list, status).
+    `list` is None when no uho.txt exists afterwards, or a folder stands there."""
+    with tempfile.TemporaryDirectory(prefix="renban-e2e-") as folder:
+        if prepare:
+            prepare(folder)
+        done = subprocess.run([PROGRAM], input=typed, stdout=subprocess.PIPE,
+                              cwd=folder, timeout=HANG_LIMIT_SECONDS)
+        path = os.path.join(folder, "uho.txt")
+        listed = None
+        if os.path.isfile(path):
+            with open(path, "rb") as file:
+                listed = file.read()
+        return done.stdout, listed, done.returncode
+
+
+def earlier_list(folder):
+    with open(os.path.join(folder, "uho.txt"), "wb") as file:
+        file.write(b"old001.jpg\r\nold002.jpg\r\n")
+
+
+class EndToEnd(unittest.TestCase):
+    def test_typical_run(self):
+        screen, listed, status = run(b"1\nimg\n001\n120\njpg\n1\n")
+        self.assertEqual(screen, texts(*MENU, *QUESTIONS[1])
+                         + confirmation(b"img001.jpg", b"img120.jpg") + text("TEXT_DONE"))
+        self.assertEqual(listed, url_list(b"img%03d.jpg" % n for n in range(1, 121)))
+        self.assertEqual(status, 1)
+
+    def test_every_answer_typed_ahead_on_one_line(self):
+        screen, listed, status = run(b"2 a 001 003 _b png 1\n")
+        self.assertEqual(screen, texts(*MENU, *QUESTIONS[2])
+                         + confirmation(b"a001_b.png", b"a003_b.png") + text("TEXT_DONE"))
+        self.assertEqual(listed, url_list([b"a001_b.png", b"a002_b.png", b"a003_b.png"]))
+        self.assertEqual(status, 1)
+
+    def test_two_counters(self):
+        screen, listed, status = run(b"3\nv\n01\n03\n_\n11\n13\np\njpg\n1\n")
+        self.assertEqual(screen, texts(*MENU, *QUESTIONS[3])
+                         + confirmation(b"v01_11p.jpg", b"v03_13p.jpg") + text("TEXT_DONE"))
+        self.assertEqual(listed, url_list([b"v01_11p.jpg", b"v02_12p.jpg", b"v03_13p.jpg"]))
+        self.assertEqual(status, 1)
+
+    def test_refusal_empties_an_earlier_list(self):
+        screen, listed, status = run(b"1\nimg\n001\n003\njpg\n0\n", earlier_list)
+        self.assertEqual(screen, texts(*MENU, *QUESTIONS[1])
+                         + confirmation(b"img001.jpg", b"img003.jpg"))
+        self.assertEqual(listed, b"")
+        self.assertEqual(status, 1)
+
+    def test_failed_tests_write_nothing(self):
+        screen, listed, status = run(b"1 p 100 99 j 1\n", earlier_list)
+        self.assertEqual(screen, texts(*MENU, *QUESTIONS[1], "ERR_DIGITS", "ERR_ORDER"))
+        self.assertEqual(listed, b"")
+        self.assertEqual(status, 1)
+
+    def test_other_choices_leave_the_list_untouched(self):
+        for typed in [b"4\n", b"0\n", b"-1\n", b"4294967297\n", b"x\n", b""]:
+            with self.subTest(typed=typed):
+                screen, listed, status = run(typed, earlier_list)
+                self.assertEqual(screen, texts(*MENU))
+                self.assertEqual(listed, b"old001.jpg\r\nold002.jpg\r\n")
+                self.assertEqual(status, 1)
+                self.assertEqual(run(typed)[1], None, "no list file is created")
+
+    def test_list_file_that_cannot_be_opened(self):
+        screen, listed, status = run(b"1 img 001 003 jpg 1\n",
+                                     lambda folder: os.mkdir(os.path.join(folder, "uho.txt")))
+        self.assertEqual(screen, texts(*MENU, "TEXT_OPEN_FAILED"))
+        self.assertEqual(status, 1)
+
+    @unittest.skipUnless(os.path.exists("/dev/full"), "needs a device that is always full")
+    def test_failed_write_is_reported(self):
+        screen, _, status = run(b"1 img 0001 9999 jpg 1\n",
+                                lambda folder: os.symlink("/dev/full",
+                                                          os.path.join(folder, "uho.txt")))
+        self.assertEqual(screen, texts(*MENU, *QUESTIONS[1])
+                         + confirmation(b"img0001.jpg", b"img9999.jpg")
+                         + text("TEXT_WRITE_FAILED"))
+        self.assertEqual(status, 1)
+
+
+if __name__ == "__main__":
+    PROGRAM = os.path.abspath(sys.argv.pop(1))
+    unittest.main(verbosity=2)

@@ -1,0 +1,123 @@
+#include "app/program_flow.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "test_support.h"
+
+namespace {
+
+const std::string MENU = texts({{TEXT_INTRO},
+                                {TEXT_CHOOSE_FORMAT},
+                                {TEXT_FORMAT_1},
+                                {TEXT_FORMAT_2},
+                                {TEXT_FORMAT_3},
+                                {TEXT_MENU_PROMPT}});
+
+using ProgramFlow = in_fresh_folder;
+
+TEST_F(ProgramFlow, AnyOtherChoiceEndsSilentlyAndLeavesTheListAlone) {
+    std::ofstream("uho.txt", std::ios::binary) << "old\r\n";
+    for (const std::string_view typed :
+         {"4\n", "0\n", "-1\n", "x\n", "4294967297\n", "4294967298\n", "", "\n\n", "+\n"}) {
+        SCOPED_TRACE(typed);
+        memory_console console(typed);
+        EXPECT_EQ(run_program(console.con), 1);
+        EXPECT_EQ(console.shown(), MENU);
+        EXPECT_EQ(file_bytes("uho.txt"), "old\r\n");
+    }
+    std::filesystem::remove("uho.txt");
+    memory_console console("7\n");
+    run_program(console.con);
+    EXPECT_FALSE(std::filesystem::exists("uho.txt"));
+}
+
+TEST_F(ProgramFlow, RunsTheDialogueOfTheChosenFormat) {
+    const struct {
+        std::string_view typed;
+        std::string shown;
+        std::string list;
+    } cases[] = {
+        {"1\nimg\n001\n002\njpg\n1\n",
+         MENU + texts({{ASK_PART},
+                       {ASK_START},
+                       {ASK_END},
+                       {ASK_EXTENSION},
+                       {TEXT_FIRST_URL, "img001.jpg"},
+                       {TEXT_LAST_URL, "img002.jpg"},
+                       {ASK_CONFIRM},
+                       {TEXT_DONE}}),
+         "img001.jpg\r\nimg002.jpg\r\n"},
+        // The byte behind the choice begins the first answer.
+        {"2x 1 2 y z 1",
+         MENU + texts({{ASK_PART_1},
+                       {ASK_START},
+                       {ASK_END},
+                       {ASK_PART_2},
+                       {ASK_EXTENSION},
+                       {TEXT_FIRST_URL, "x1y.z"},
+                       {TEXT_LAST_URL, "x2y.z"},
+                       {ASK_CONFIRM},
+                       {TEXT_DONE}}),
+         "x1y.z\r\nx2y.z\r\n"},
+        {"03 a 1 2 b 3 4 c d 1",
+         MENU + texts({{ASK_PART_1},
+                       {ASK_START_1},
+                       {ASK_END_1},
+                       {ASK_PART_2},
+                       {ASK_START_2},
+                       {ASK_END_2},
+                       {ASK_PART_3},
+                       {ASK_EXTENSION},
+                       {TEXT_FIRST_URL, "a1b3c.d"},
+                       {TEXT_LAST_URL, "a2b4c.d"},
+                       {ASK_CONFIRM},
+                       {TEXT_DONE}}),
+         "a1b3c.d\r\na2b4c.d\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        memory_console console(c.typed);
+        EXPECT_EQ(run_program(console.con), 1);
+        EXPECT_EQ(console.shown(), c.shown);
+        EXPECT_EQ(file_bytes("uho.txt"), c.list);
+    }
+}
+
+TEST_F(ProgramFlow, EmptiesAnEarlierListEvenWhenNothingIsWritten) {
+    for (const std::string_view typed : {"1 a 1 2 j 0", "1 a 1 2", "1", "3 a 2 1 b 1 2 c j 1"}) {
+        SCOPED_TRACE(typed);
+        std::ofstream("uho.txt", std::ios::binary) << "old\r\n";
+        memory_console console(typed);
+        EXPECT_EQ(run_program(console.con), 1);
+        EXPECT_EQ(file_bytes("uho.txt"), "");
+    }
+}
+
+TEST_F(ProgramFlow, ReportsAListFileThatCannotBeOpenedBeforeAnyQuestion) {
+    std::filesystem::create_directory("uho.txt");
+    memory_console console("1 img 001 002 jpg 1");
+    EXPECT_EQ(run_program(console.con), 1);
+    EXPECT_EQ(console.shown(), MENU + texts({{TEXT_OPEN_FAILED}}));
+}
+
+TEST_F(ProgramFlow, ReportsAFailedWriteInsteadOfDone) {
+    if (!list_file_on_full_device()) {
+        GTEST_SKIP() << "no device that is always full";
+    }
+    memory_console console("1 img 001 120 jpg 1");
+    EXPECT_EQ(run_program(console.con), 1);
+    EXPECT_EQ(console.shown(), MENU + texts({{ASK_PART},
+                                             {ASK_START},
+                                             {ASK_END},
+                                             {ASK_EXTENSION},
+                                             {TEXT_FIRST_URL, "img001.jpg"},
+                                             {TEXT_LAST_URL, "img120.jpg"},
+                                             {ASK_CONFIRM},
+                                             {TEXT_WRITE_FAILED}}));
+}
+
+}  // namespace

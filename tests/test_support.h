@@ -1,0 +1,79 @@
+// What the unit tests share: a console in memory, the texts as the program
+// shows them, and a fresh working folder for the list file.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "console/console.h"
+#include "console/texts.h"
+
+// A console whose input is typed ahead in full and whose output is kept.
+struct memory_console {
+    std::stringbuf input;
+    std::stringbuf output;
+    console con{&input, &output};
+
+    explicit memory_console(std::string_view typed) : input(std::string(typed)) {}
+    std::string shown() const { return output.str(); }
+};
+
+// One text as the program shows it, the URL in place for the URL texts.
+struct shown_text {
+    text_id id;
+    std::string_view url = {};
+};
+
+inline std::string texts(std::initializer_list<shown_text> shown) {
+    std::stringbuf in;
+    std::stringbuf out;
+    console con{&in, &out};
+    for (const shown_text& text : shown) {
+        show_text(con, text.id, text.url);
+    }
+    return out.str();
+}
+
+inline std::string file_bytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Makes "uho.txt" a link to a device on which every write fails as on a full
+// disk. False where the system has no such device; the test then skips.
+inline bool list_file_on_full_device() {
+    const std::filesystem::path full_device = "/dev/full";
+    if (!std::filesystem::exists(full_device)) {
+        return false;
+    }
+    std::filesystem::create_symlink(full_device, "uho.txt");
+    return true;
+}
+
+// Runs each test in a fresh empty working folder, where the list file goes.
+class in_fresh_folder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device random;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("renban-test-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directory(folder_);
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::filesystem::remove_all(folder_);
+    }
+
+    std::filesystem::path folder_;
+    std::filesystem::path previous_;
+};
