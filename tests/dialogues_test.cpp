@@ -12,7 +12,7 @@ namespace {
 
 struct dialogue_case {
     std::string_view name;
-    std::string_view typed;
+    std::string typed;
     std::string shown;
     std::string list;
 };
