@@ -17,32 +17,6 @@ struct dialogue_case {
     std::string list;
 };
 
-const std::string FORMAT_1_QUESTIONS = texts({{ASK_PART}, {ASK_START}, {ASK_END}, {ASK_EXTENSION}});
-const std::string FORMAT_2_QUESTIONS =
-    texts({{ASK_PART_1}, {ASK_START}, {ASK_END}, {ASK_PART_2}, {ASK_EXTENSION}});
-const std::string FORMAT_3_QUESTIONS = texts({{ASK_PART_1},
-                                              {ASK_START_1},
-                                              {ASK_END_1},
-                                              {ASK_PART_2},
-                                              {ASK_START_2},
-                                              {ASK_END_2},
-                                              {ASK_PART_3},
-                                              {ASK_EXTENSION}});
-const std::string DONE = texts({{TEXT_DONE}});
-
-std::string confirmation(std::string_view first, std::string_view last) {
-    return texts({{TEXT_FIRST_URL, first}, {TEXT_LAST_URL, last}, {ASK_CONFIRM}});
-}
-
-// The list of `lines`, each ended as in the file.
-std::string list(std::initializer_list<std::string_view> lines) {
-    std::string bytes;
-    for (const std::string_view line : lines) {
-        bytes.append(line).append("\r\n");
-    }
-    return bytes;
-}
-
 class Dialogue : public in_fresh_folder {
 protected:
     // Runs the dialogue of `format` on each case, in a list file of its own.

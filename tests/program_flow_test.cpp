@@ -42,41 +42,14 @@ TEST_F(ProgramFlow, RunsTheDialogueOfTheChosenFormat) {
         std::string list;
     } cases[] = {
         {"1\nimg\n001\n002\njpg\n1\n",
-         MENU + texts({{ASK_PART},
-                       {ASK_START},
-                       {ASK_END},
-                       {ASK_EXTENSION},
-                       {TEXT_FIRST_URL, "img001.jpg"},
-                       {TEXT_LAST_URL, "img002.jpg"},
-                       {ASK_CONFIRM},
-                       {TEXT_DONE}}),
-         "img001.jpg\r\nimg002.jpg\r\n"},
+         MENU + FORMAT_1_QUESTIONS + confirmation("img001.jpg", "img002.jpg") + DONE,
+         list({"img001.jpg", "img002.jpg"})},
         // The byte behind the choice begins the first answer.
-        {"2x 1 2 y z 1",
-         MENU + texts({{ASK_PART_1},
-                       {ASK_START},
-                       {ASK_END},
-                       {ASK_PART_2},
-                       {ASK_EXTENSION},
-                       {TEXT_FIRST_URL, "x1y.z"},
-                       {TEXT_LAST_URL, "x2y.z"},
-                       {ASK_CONFIRM},
-                       {TEXT_DONE}}),
-         "x1y.z\r\nx2y.z\r\n"},
+        {"2x 1 2 y z 1", MENU + FORMAT_2_QUESTIONS + confirmation("x1y.z", "x2y.z") + DONE,
+         list({"x1y.z", "x2y.z"})},
         {"03 a 1 2 b 3 4 c d 1",
-         MENU + texts({{ASK_PART_1},
-                       {ASK_START_1},
-                       {ASK_END_1},
-                       {ASK_PART_2},
-                       {ASK_START_2},
-                       {ASK_END_2},
-                       {ASK_PART_3},
-                       {ASK_EXTENSION},
-                       {TEXT_FIRST_URL, "a1b3c.d"},
-                       {TEXT_LAST_URL, "a2b4c.d"},
-                       {ASK_CONFIRM},
-                       {TEXT_DONE}}),
-         "a1b3c.d\r\na2b4c.d\r\n"},
+         MENU + FORMAT_3_QUESTIONS + confirmation("a1b3c.d", "a2b4c.d") + DONE,
+         list({"a1b3c.d", "a2b4c.d"})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -110,14 +83,9 @@ TEST_F(ProgramFlow, ReportsAFailedWriteInsteadOfDone) {
     }
     memory_console console("1 img 001 120 jpg 1");
     EXPECT_EQ(run_program(console.con), 1);
-    EXPECT_EQ(console.shown(), MENU + texts({{ASK_PART},
-                                             {ASK_START},
-                                             {ASK_END},
-                                             {ASK_EXTENSION},
-                                             {TEXT_FIRST_URL, "img001.jpg"},
-                                             {TEXT_LAST_URL, "img120.jpg"},
-                                             {ASK_CONFIRM},
-                                             {TEXT_WRITE_FAILED}}));
+    EXPECT_EQ(console.shown(), MENU + FORMAT_1_QUESTIONS +
+                                   confirmation("img001.jpg", "img120.jpg") +
+                                   texts({{TEXT_WRITE_FAILED}}));
 }
 
 }  // namespace

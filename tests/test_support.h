@@ -42,6 +42,34 @@ inline std::string texts(std::initializer_list<shown_text> shown) {
     return out.str();
 }
 
+// What the dialogues show, for building the expected screens.
+inline const std::string FORMAT_1_QUESTIONS =
+    texts({{ASK_PART}, {ASK_START}, {ASK_END}, {ASK_EXTENSION}});
+inline const std::string FORMAT_2_QUESTIONS =
+    texts({{ASK_PART_1}, {ASK_START}, {ASK_END}, {ASK_PART_2}, {ASK_EXTENSION}});
+inline const std::string FORMAT_3_QUESTIONS = texts({{ASK_PART_1},
+                                                     {ASK_START_1},
+                                                     {ASK_END_1},
+                                                     {ASK_PART_2},
+                                                     {ASK_START_2},
+                                                     {ASK_END_2},
+                                                     {ASK_PART_3},
+                                                     {ASK_EXTENSION}});
+inline const std::string DONE = texts({{TEXT_DONE}});
+
+inline std::string confirmation(std::string_view first, std::string_view last) {
+    return texts({{TEXT_FIRST_URL, first}, {TEXT_LAST_URL, last}, {ASK_CONFIRM}});
+}
+
+// The list of `lines`, each ended as in the file.
+inline std::string list(std::initializer_list<std::string_view> lines) {
+    std::string bytes;
+    for (const std::string_view line : lines) {
+        bytes.append(line).append("\r\n");
+    }
+    return bytes;
+}
+
 inline std::string file_bytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};

@@ -72,7 +72,7 @@ std::string render_counter(std::int32_t value, std::size_t width) {
     const char* const digits_end =
         std::to_chars(std::begin(digits), std::end(digits), magnitude).ptr;
     const auto digit_count = static_cast<std::size_t>(digits_end - digits);
-    const std::size_t sign_count = value < 0 ? 1 : 0;
+    const std::size_t sign_count = value < 0 ? 1u : 0u;
     const std::size_t zero_count =
         width > sign_count + digit_count ? width - sign_count - digit_count : 0;
 

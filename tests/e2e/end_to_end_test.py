@@ -38,26 +38,24 @@ def earlier_list(folder):
 
 
 class EndToEnd(unittest.TestCase):
-    def test_typical_run(self):
-        screen, listed, status = run(b"1\nimg\n001\n120\njpg\n1\n")
-        self.assertEqual(screen, texts(*MENU, *QUESTIONS[1])
-                         + confirmation(b"img001.jpg", b"img120.jpg") + text("TEXT_DONE"))
-        self.assertEqual(listed, url_list(b"img%03d.jpg" % n for n in range(1, 121)))
-        self.assertEqual(status, 1)
-
-    def test_every_answer_typed_ahead_on_one_line(self):
-        screen, listed, status = run(b"2 a 001 003 _b png 1\n")
-        self.assertEqual(screen, texts(*MENU, *QUESTIONS[2])
-                         + confirmation(b"a001_b.png", b"a003_b.png") + text("TEXT_DONE"))
-        self.assertEqual(listed, url_list([b"a001_b.png", b"a002_b.png", b"a003_b.png"]))
-        self.assertEqual(status, 1)
-
-    def test_two_counters(self):
-        screen, listed, status = run(b"3\nv\n01\n03\n_\n11\n13\np\njpg\n1\n")
-        self.assertEqual(screen, texts(*MENU, *QUESTIONS[3])
-                         + confirmation(b"v01_11p.jpg", b"v03_13p.jpg") + text("TEXT_DONE"))
-        self.assertEqual(listed, url_list([b"v01_11p.jpg", b"v02_12p.jpg", b"v03_13p.jpg"]))
-        self.assertEqual(status, 1)
+    def test_confirmed_runs_write_the_whole_list(self):
+        cases = [
+            # The run of the introduction, one answer per line.
+            (b"1\nimg\n001\n120\njpg\n1\n", 1, b"img001.jpg", b"img120.jpg",
+             [b"img%03d.jpg" % n for n in range(1, 121)]),
+            # Every answer typed ahead on one line.
+            (b"2 a 001 003 _b png 1\n", 2, b"a001_b.png", b"a003_b.png",
+             [b"a001_b.png", b"a002_b.png", b"a003_b.png"]),
+            (b"3\nv\n01\n03\n_\n11\n13\np\njpg\n1\n", 3, b"v01_11p.jpg", b"v03_13p.jpg",
+             [b"v01_11p.jpg", b"v02_12p.jpg", b"v03_13p.jpg"]),
+        ]
+        for typed, layout, first, last, lines in cases:
+            with self.subTest(typed=typed):
+                screen, listed, status = run(typed)
+                self.assertEqual(screen, texts(*MENU, *QUESTIONS[layout])
+                                 + confirmation(first, last) + text("TEXT_DONE"))
+                self.assertEqual(listed, url_list(lines))
+                self.assertEqual(status, 1)
 
     def test_refusal_empties_an_earlier_list(self):
         screen, listed, status = run(b"1\nimg\n001\n003\njpg\n0\n", earlier_list)
