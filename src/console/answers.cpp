@@ -44,9 +44,7 @@ std::optional<std::string> read_word(console& con, std::size_t room) {
 std::optional<std::int32_t> read_number(console& con) {
     skip_whitespace(con);
     decimal_number number;
-    const int sign = peek_byte(con);
-    if (sign == '+' || sign == '-') {
-        number.negative = sign == '-';
+    if (take_sign(number, peek_byte(con))) {
         take_byte(con);
     }
     while (is_digit(peek_byte(con))) {

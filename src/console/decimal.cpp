@@ -11,6 +11,14 @@ constexpr std::uint64_t TOO_LARGE = (std::uint64_t{1} << 31) + 1;
 
 }  // namespace
 
+bool take_sign(decimal_number& number, int byte) {
+    if (byte != '+' && byte != '-') {
+        return false;
+    }
+    number.negative = byte == '-';
+    return true;
+}
+
 void add_digit(decimal_number& number, int digit_byte) {
     const auto digit = static_cast<std::uint64_t>(digit_byte - '0');
     number.magnitude = std::min(number.magnitude * 10 + digit, TOO_LARGE);

@@ -17,6 +17,9 @@ inline bool is_digit(int byte) {
     return '0' <= byte && byte <= '9';
 }
 
+// Takes a leading "+" or "-" into the number; false when `byte` is neither.
+bool take_sign(decimal_number& number, int byte);
+
 void add_digit(decimal_number& number, int digit_byte);
 
 // The value, or none when it lies outside -2147483648 to 2147483647.

@@ -9,7 +9,7 @@
 
 struct list_file {
     std::FILE* stream = nullptr;
-    // Set by the first write that fails. Nothing is written after it: a list
+    // Set by the first write that fails. No line is written after it: a list
     // that has lost lines is cut short there and reported, never passed off
     // as whole.
     bool failed = false;

@@ -36,11 +36,7 @@ std::int64_t span(const counter_range& counter) {
 
 std::optional<std::int32_t> counter_value(std::string_view text) {
     decimal_number number;
-    std::size_t at = 0;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
-        number.negative = text[at] == '-';
-        ++at;
-    }
+    std::size_t at = !text.empty() && take_sign(number, text.front()) ? 1 : 0;
     for (; at < text.size() && is_digit(text[at]); ++at) {
         add_digit(number, text[at]);
     }
