@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string>
 
 #include "test_support.h"
 
@@ -20,6 +21,27 @@ TEST_F(ListFile, HoldsTheLinesEachEndedByCrLf) {
     EXPECT_TRUE(flush_list_file(*file));
     close_list_file(*file);
     EXPECT_EQ(file_bytes("uho.txt"), "img001.jpg\r\n\x82\xa0%s.jpg\r\n");
+}
+
+// Lines are gathered into blocks: none may be cut or lost where a block ends,
+// and a line longer than a block still arrives whole and in its place.
+TEST_F(ListFile, KeepsLinesWholeAndInOrderAcrossBlocks) {
+    std::optional<list_file> file = open_list_file();
+    ASSERT_TRUE(file);
+    std::string expected;
+    auto write = [&](const std::string& line) {
+        EXPECT_TRUE(write_list_line(*file, line));
+        expected += line + "\r\n";
+    };
+    for (std::size_t k = 0; expected.size() < 3 * LIST_BLOCK_SIZE; ++k) {
+        write(std::string(1 + k % 97, static_cast<char>('a' + k % 26)));
+        if (k == 20000) {
+            write(std::string(LIST_BLOCK_SIZE + 5, '\x82'));
+        }
+    }
+    EXPECT_TRUE(flush_list_file(*file));
+    close_list_file(*file);
+    EXPECT_TRUE(file_bytes("uho.txt") == expected);
 }
 
 TEST_F(ListFile, EmptiesAListLeftByAnEarlierRun) {

@@ -8,6 +8,7 @@
 
 #include "console/answers.h"
 #include "console/texts.h"
+#include "urllist/list_lines.h"
 #include "urllist/url_pattern.h"
 
 namespace {
@@ -84,18 +85,16 @@ bool confirmed(console& con, const url_pattern& pattern) {
     return read_number(con) == 1;
 }
 
-// Line k carries the start value of each counter plus k. The step is counted
-// in 64 bits, so a list that ends at 2147483647 stops there.
+// Each line is made from the one before; the count is taken in 64 bits, as a
+// list may hold every int32.
 void write_list(console& con, list_file& file, const url_pattern& pattern) {
     const std::int64_t count = list_line_count(pattern);
-    const std::int64_t start1 = *pattern.counter1.start_value;
-    const std::int64_t start2 = pattern.format == 3 ? *pattern.counter2.start_value : 0;
-    for (std::int64_t k = 0; k < count; ++k) {
-        const std::string line = compose_list_line(pattern, static_cast<std::int32_t>(start1 + k),
-                                                   static_cast<std::int32_t>(start2 + k));
-        if (!write_list_line(file, line)) {
+    list_line line = first_list_line(pattern);
+    for (std::int64_t written = 0; write_list_line(file, line.text);) {
+        if (++written == count) {
             break;
         }
+        advance_list_line(pattern, line);
     }
     show_text(con, flush_list_file(file) ? TEXT_DONE : TEXT_WRITE_FAILED);
 }

@@ -1,5 +1,7 @@
 #include "urllist/list_file.h"
 
+#include <cstring>
+
 namespace {
 
 constexpr const char* LIST_FILE_NAME = "uho.txt";
@@ -12,6 +14,17 @@ bool write_bytes(list_file& file, std::string_view bytes) {
     return !file.failed;
 }
 
+bool write_block(list_file& file) {
+    const bool written = write_bytes(file, {file.block.data(), file.used});
+    file.used = 0;
+    return written;
+}
+
+void append(list_file& file, std::string_view bytes) {
+    std::memcpy(file.block.data() + file.used, bytes.data(), bytes.size());
+    file.used += bytes.size();
+}
+
 }  // namespace
 
 std::optional<list_file> open_list_file() {
@@ -20,15 +33,32 @@ std::optional<list_file> open_list_file() {
     if (stream == nullptr) {
         return std::nullopt;
     }
-    return list_file{stream};
+    // The block is the buffer; a second one in the C library would only add
+    // a copy of every byte.
+    std::setvbuf(stream, nullptr, _IONBF, 0);
+    return list_file{stream, std::vector<char>(LIST_BLOCK_SIZE)};
 }
 
 bool write_list_line(list_file& file, std::string_view line) {
-    return !file.failed && write_bytes(file, line) && write_bytes(file, LINE_END);
+    if (file.failed) {
+        return false;
+    }
+    const std::size_t size = line.size() + LINE_END.size();
+    if (size > file.block.size() - file.used && !write_block(file)) {
+        return false;
+    }
+    if (size > file.block.size()) {
+        // A line longer than a block goes out on its own.
+        return write_bytes(file, line) && write_bytes(file, LINE_END);
+    }
+    append(file, line);
+    append(file, LINE_END);
+    return true;
 }
 
 bool flush_list_file(list_file& file) {
-    if (!file.failed && (std::fflush(file.stream) != 0 || std::ferror(file.stream) != 0)) {
+    if (!file.failed && write_block(file) &&
+        (std::fflush(file.stream) != 0 || std::ferror(file.stream) != 0)) {
         file.failed = true;
     }
     return !file.failed;
