@@ -4,6 +4,7 @@
 #include <iostream>
 #include <optional>
 
+#include "app/platform.h"
 #include "console/answers.h"
 #include "console/texts.h"
 #include "urllist/dialogues.h"
@@ -49,6 +50,7 @@ int run_program(console& con) {
 }
 
 int run_program() {
+    prepare_standard_streams();
     // The console is read and written through the streams' own buffers, which
     // pass bytes through untouched.
     std::ios::sync_with_stdio(false);

@@ -4,32 +4,17 @@ folder for each run, and the bytes of the screen and of uho.txt compared whole.
 Usage: end_to_end_test.py PATH_TO_RENBAN
 """
 import os
-import subprocess
 import sys
-import tempfile
 import unittest
 
+import renban_run
 from renban_texts import MENU, QUESTIONS, confirmation, text, texts, url_list
 
 PROGRAM = None
-# Far beyond any run here; it only stops a hung program from hanging the suite.
-HANG_LIMIT_SECONDS = 60
 
 
 def run(typed, prepare=None):
-    """Runs the program in a fresh folder; returns (screen, list, status).
-    `list` is None when no uho.txt exists afterwards, or a folder stands there."""
-    with tempfile.TemporaryDirectory(prefix="renban-e2e-") as folder:
-        if prepare:
-            prepare(folder)
-        done = subprocess.run([PROGRAM], input=typed, stdout=subprocess.PIPE,
-                              cwd=folder, timeout=HANG_LIMIT_SECONDS)
-        path = os.path.join(folder, "uho.txt")
-        listed = None
-        if os.path.isfile(path):
-            with open(path, "rb") as file:
-                listed = file.read()
-        return done.stdout, listed, done.returncode
+    return renban_run.run(PROGRAM, typed, prepare)
 
 
 def earlier_list(folder):
@@ -78,22 +63,6 @@ class EndToEnd(unittest.TestCase):
                 self.assertEqual(listed, b"old001.jpg\r\nold002.jpg\r\n")
                 self.assertEqual(status, 1)
                 self.assertEqual(run(typed)[1], None, "no list file is created")
-
-    def test_list_file_that_cannot_be_opened(self):
-        screen, listed, status = run(b"1 img 001 003 jpg 1\n",
-                                     lambda folder: os.mkdir(os.path.join(folder, "uho.txt")))
-        self.assertEqual(screen, texts(*MENU, "TEXT_OPEN_FAILED"))
-        self.assertEqual(status, 1)
-
-    @unittest.skipUnless(os.path.exists("/dev/full"), "needs a device that is always full")
-    def test_failed_write_is_reported(self):
-        screen, _, status = run(b"1 img 0001 9999 jpg 1\n",
-                                lambda folder: os.symlink("/dev/full",
-                                                          os.path.join(folder, "uho.txt")))
-        self.assertEqual(screen, texts(*MENU, *QUESTIONS[1])
-                         + confirmation(b"img0001.jpg", b"img9999.jpg")
-                         + text("TEXT_WRITE_FAILED"))
-        self.assertEqual(status, 1)
 
 
 if __name__ == "__main__":
