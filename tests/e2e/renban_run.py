@@ -13,6 +13,7 @@ HANG_LIMIT_SECONDS = 60
 def run(program, typed, prepare=None, typed_later=b"", close_stdout=False):
     """Runs `program` in a fresh folder; returns (screen, list, status).
 
+    `program` is the program's path, or a list: a command that runs it.
     `prepare(folder)` sets the folder up first. `typed_later` is sent after a
     pause, so that the program has to wait for it, flushing what it has shown.
     With `close_stdout` the program starts with standard output closed and the
@@ -21,7 +22,9 @@ def run(program, typed, prepare=None, typed_later=b"", close_stdout=False):
     with tempfile.TemporaryDirectory(prefix="renban-e2e-") as folder:
         if prepare:
             prepare(folder)
-        argv = ["sh", "-c", 'exec "$0" >&-', program] if close_stdout else [program]
+        argv = program if isinstance(program, list) else [program]
+        if close_stdout:
+            argv = ["sh", "-c", 'exec "$0" "$@" >&-', *argv]
         child = subprocess.Popen(argv, stdin=subprocess.PIPE, stdout=subprocess.PIPE,
                                  stderr=subprocess.PIPE, cwd=folder)
         if typed_later:
