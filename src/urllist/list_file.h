@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-constexpr std::size_t LIST_BLOCK_SIZE = std::size_t{1} << 20;
+constexpr std::size_t LIST_BLOCK_SIZE = std::size_t{1} << 18;
 
 struct list_file {
     std::FILE* stream = nullptr;
