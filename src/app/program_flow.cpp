@@ -54,6 +54,6 @@ int run_program() {
     // The console is read and written through the streams' own buffers, which
     // pass bytes through untouched.
     std::ios::sync_with_stdio(false);
-    console con{std::cin.rdbuf(), std::cout.rdbuf()};
+    console con{standard_input(), std::cout.rdbuf()};
     return run_program(con);
 }
