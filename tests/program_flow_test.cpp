@@ -10,13 +10,6 @@
 
 namespace {
 
-const std::string MENU = texts({{TEXT_INTRO},
-                                {TEXT_CHOOSE_FORMAT},
-                                {TEXT_FORMAT_1},
-                                {TEXT_FORMAT_2},
-                                {TEXT_FORMAT_3},
-                                {TEXT_MENU_PROMPT}});
-
 using ProgramFlow = in_fresh_folder;
 
 TEST_F(ProgramFlow, AnyOtherChoiceEndsSilentlyAndLeavesTheListAlone) {

@@ -15,6 +15,7 @@
 
 #include "console/console.h"
 #include "console/texts.h"
+#include "platform_fixtures.h"
 
 // A console whose input is typed ahead in full and whose output is kept.
 struct memory_console {
@@ -41,6 +42,14 @@ inline std::string texts(std::initializer_list<shown_text> shown) {
     }
     return out.str();
 }
+
+// What the program shows before the menu choice.
+inline const std::string MENU = texts({{TEXT_INTRO},
+                                       {TEXT_CHOOSE_FORMAT},
+                                       {TEXT_FORMAT_1},
+                                       {TEXT_FORMAT_2},
+                                       {TEXT_FORMAT_3},
+                                       {TEXT_MENU_PROMPT}});
 
 // What the dialogues show, for building the expected screens.
 inline const std::string FORMAT_1_QUESTIONS =
@@ -73,17 +82,6 @@ inline std::string list(std::initializer_list<std::string_view> lines) {
 inline std::string file_bytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// Makes "uho.txt" a link to a device on which every write fails as on a full
-// disk. False where the system has no such device; the test then skips.
-inline bool list_file_on_full_device() {
-    const std::filesystem::path full_device = "/dev/full";
-    if (!std::filesystem::exists(full_device)) {
-        return false;
-    }
-    std::filesystem::create_symlink(full_device, "uho.txt");
-    return true;
 }
 
 // Runs each test in a fresh empty working folder, where the list file goes.

@@ -1,7 +1,7 @@
 """Runs the built program as a user does: answers piped in, a fresh working
 folder for each run, and the bytes of the screen and of uho.txt compared whole.
 
-Usage: end_to_end_test.py PATH_TO_RENBAN
+Usage: end_to_end_test.py [EMULATOR] PATH_TO_RENBAN
 """
 import os
 import sys
@@ -66,5 +66,5 @@ class EndToEnd(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PROGRAM = os.path.abspath(sys.argv.pop(1))
-    unittest.main(verbosity=2)
+    PROGRAM = renban_run.command(sys.argv[1:])
+    unittest.main(argv=sys.argv[:1], verbosity=2)

@@ -10,6 +10,16 @@ import time
 HANG_LIMIT_SECONDS = 60
 
 
+def command(arguments):
+    """The command that runs the program: its path, behind an emulator (wine)
+    for a build of another system."""
+    return [os.path.abspath(a) if os.path.exists(a) else a for a in arguments]
+
+
+def is_windows_build(program):
+    return program[-1].endswith(".exe")
+
+
 def run(program, typed, prepare=None, typed_later=b"", close_stdout=False):
     """Runs `program` in a fresh folder; returns (screen, list, status).
 

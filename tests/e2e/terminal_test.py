@@ -3,7 +3,7 @@ answer is typed only once its prompt is on the screen. A prompt left in an
 output buffer while the program waits for its answer never shows, and the
 test fails.
 
-Usage: terminal_test.py PATH_TO_RENBAN
+Usage: terminal_test.py [EMULATOR] PATH_TO_RENBAN
 """
 import os
 import pty
@@ -15,6 +15,7 @@ import time
 import tty
 import unittest
 
+import renban_run
 from renban_texts import MENU, QUESTIONS, confirmation, text, texts, url_list
 
 PROGRAM = None
@@ -28,7 +29,7 @@ class Terminal:
         # Raw: the screen gets the program's bytes unchanged, and typed bytes
         # reach the program without being echoed or turned into others.
         tty.setraw(slave)
-        self.process = subprocess.Popen([PROGRAM], stdin=slave, stdout=slave, cwd=folder)
+        self.process = subprocess.Popen(PROGRAM, stdin=slave, stdout=slave, cwd=folder)
         os.close(slave)
         self.screen = b""
 
@@ -98,5 +99,5 @@ class TypingAtThePrompts(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    PROGRAM = os.path.abspath(sys.argv.pop(1))
-    unittest.main(verbosity=2)
+    PROGRAM = renban_run.command(sys.argv[1:])
+    unittest.main(argv=sys.argv[:1], verbosity=2)
