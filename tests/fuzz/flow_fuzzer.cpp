@@ -1,11 +1,12 @@
 // Runs the whole program in-process on arbitrary input bytes: menu, dialogue
 // and list file "uho.txt" in the working folder, which should be a folder of
-// its own. After every run it checks the list
-// against what a plain model of the answers asks for:
+// its own. After every run it checks the list against what a plain model of
+// the answers asks for:
 // - the list file holds only whole lines, each ended by CR LF;
 // - a run that writes (the answers pass every test and the confirmation is
 //   1) writes exactly the lines the numbers ask for, each one as the model
-//   composes it, the first one as the first URL shown, and says it is done;
+//   composes it, and says it is done; where the start numbers are typed as
+//   the list writes them, the first URL shown is the first line;
 // - any other run leaves the list empty, or creates none when the choice is
 //   not a layout.
 // The model reads the input on its own and shares no code with the program.
@@ -285,8 +286,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (m.layout != 3 ||
          m.counter2.start_text == zero_filled(m.counter2.start, m.counter2.start_text.size()));
     if (typed_as_written) {
-        check(screen.find(FIRST_URL_SHOWN.data() + lines.front() + "\r\n") != std::string::npos,
-              "the first URL shown is not the first line");
+        check(
+            screen.find(std::string(FIRST_URL_SHOWN) + lines.front() + "\r\n") != std::string::npos,
+            "the first URL shown is not the first line");
     }
     check(done, "no done text after the list");
     return 0;
