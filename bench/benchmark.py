@@ -23,6 +23,8 @@ import tempfile
 import time
 
 MIB = 1024 * 1024
+# Program name -> path, filled in from the command line.
+PROGRAMS = {}
 
 FORMAT_1_PART = "http://example.com/images/img"
 FORMAT_3_PART_1 = "http://example.com/set"
@@ -96,7 +98,8 @@ def run(program, argv_or_input, folder):
         argv, stdin_bytes, output = [PROGRAMS["renban"]], argv_or_input, "uho.txt"
     else:
         argv, stdin_bytes, output = [PROGRAMS[program]] + argv_or_input, b"", "out.txt"
-    with open(os.path.join(folder, "screen.txt" if program == "renban" else output), "wb") as out:
+    # renban's screen goes nowhere; the others write their list to standard output.
+    with open(os.devnull if program == "renban" else os.path.join(folder, output), "wb") as out:
         started = time.perf_counter()
         child = subprocess.run(timed + argv, cwd=folder, input=stdin_bytes, stdout=out)
         wall = time.perf_counter() - started
@@ -207,8 +210,6 @@ def main():
     ])
     return 0 if met else 1
 
-
-PROGRAMS = {}
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -31,8 +31,10 @@ Case = namedtuple("Case", "name typed screen listed prepare typed_later close_st
                   defaults=(None, b"", False))
 
 
-def typed(layout, answers, confirm=b"1"):
-    return b"\n".join([b"%d" % layout, *answers, confirm]) + b"\n"
+def typed(layout, answers, confirm=b"1", menu=None):
+    """One answer a line: the menu choice (the layout's number unless given),
+    the answers and the confirmation."""
+    return b"\n".join([menu or b"%d" % layout, *answers, confirm]) + b"\n"
 
 
 def asked(layout):
@@ -40,8 +42,7 @@ def asked(layout):
 
 
 def confirmed_run(name, layout, answers, first, last, lines, menu=None, confirm=b"1"):
-    choice = [menu] if menu else [b"%d" % layout]
-    return Case(name, b"\n".join([*choice, *answers, confirm]) + b"\n",
+    return Case(name, typed(layout, answers, confirm, menu),
                 asked(layout) + confirmation(first, last) + text("TEXT_DONE"), url_list(lines))
 
 
